@@ -1,0 +1,25 @@
+// The plain rules of the folder chooser and of the shortcut's file name.
+#pragma once
+
+#include "app/text.h"
+
+// What the folder-browse dialog gave back.
+struct FolderDialogOutcome {
+  bool listReturned = false;  // the dialog returned an item list
+  Text displayName;           // pszDisplayName up to its zero byte
+  bool pathFound = false;     // SHGetPathFromIDListA succeeded
+  Text path;                  // its buffer up to the first zero byte
+};
+
+// The chosen folder, or an empty text when nothing usable was picked.
+Text ChosenFolder(const FolderDialogOutcome& outcome);
+
+// The caption after a pick: chosen + "\\" + product name.
+Text FolderCaption(const Text& chosen, const Text& productName);
+
+// path with ".lnk" appended when its last component holds no ".".
+Text ShortcutFileName(const Text& path);
+
+// The command line that starts the product: its path in quotes, so that a
+// folder with spaces can never start another program.
+Text QuotedCommandLine(const Text& exePath);
