@@ -2,14 +2,7 @@
 #pragma once
 
 #include "app/text.h"
-
-// What the folder-browse dialog gave back.
-struct FolderDialogOutcome {
-  bool listReturned = false;  // the dialog returned an item list
-  Text displayName;           // pszDisplayName up to its zero byte
-  bool pathFound = false;     // SHGetPathFromIDListA succeeded
-  Text path;                  // its buffer up to the first zero byte
-};
+#include "platform/shell.h"
 
 // The chosen folder, or an empty text when nothing usable was picked.
 Text ChosenFolder(const FolderDialogOutcome& outcome);
