@@ -1,0 +1,311 @@
+# Sourced by the end-to-end tests and scripts/run-installer: a virtual display,
+# a private Wine prefix per run, Windows programs in the background, windows
+# found by title, mouse and keys through xdotool, screenshots and pixel reads.
+# Every wait is bounded; the clean-up stops only what this script started.
+#
+# Variables a caller may set before e2e_begin:
+#   E2E_KEEP=1     keep the temporary folders (prefixes, mapped drives)
+#   E2E_SCREEN     the virtual screen, default 1024x768x24
+
+E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_MASTER_PREFIX="$E2E_ROOT/build/wineprefix"
+E2E_SCREEN=${E2E_SCREEN:-1024x768x24}
+E2E_XVFB_PID=""
+E2E_PREFIXES=()
+E2E_FAILURES=0
+E2E_SHOT_COUNT=0
+
+log() { printf "[%s] %s\n" "$(date +%H:%M:%S.%3N)" "$*" >&2; }
+
+# wait_until TIMEOUT_SECONDS COMMAND... : polls the command every 0.1 s until it
+# succeeds; fails when the time runs out.
+wait_until() {
+  local timeout=$1 deadline
+  shift
+  deadline=$(($(date +%s%N) + ${timeout%.*} * 1000000000))
+  until "$@" >/dev/null 2>&1; do
+    (($(date +%s%N) < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+# --- start and end -------------------------------------------------------
+
+# e2e_begin NAME: the run's folders, the clean-up trap and the display.
+e2e_begin() {
+  E2E_NAME=$1
+  E2E_SHOTS="$E2E_ROOT/build/screens/e2e/$E2E_NAME"
+  rm -rf "$E2E_SHOTS"
+  mkdir -p "$E2E_SHOTS" "$E2E_ROOT/build/e2e"
+  E2E_TMP=$(mktemp -d "$E2E_ROOT/build/e2e/$E2E_NAME.XXXXXX")
+  trap e2e_end EXIT
+  trap 'exit 130' INT TERM
+  e2e_start_display
+}
+
+# Stops the wineservers of this run's prefixes, then the display.
+e2e_end() {
+  local prefix
+  for prefix in "${E2E_PREFIXES[@]}"; do
+    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+  done
+  if [ -n "$E2E_XVFB_PID" ]; then
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+  fi
+  if [ "${E2E_KEEP:-0}" != 1 ] && [ -n "${E2E_TMP:-}" ]; then rm -rf "$E2E_TMP"; fi
+}
+
+# Starts Xvfb on the first free display number from 90 on and waits until it
+# answers. Another server may take the number between the check and the
+# start; Xvfb then exits and the next number is tried.
+e2e_start_display() {
+  local n
+  for n in $(seq 90 199); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "$E2E_SCREEN" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    if wait_until 10 e2e_display_answers ":$n"; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill "$E2E_XVFB_PID" 2>/dev/null
+    wait "$E2E_XVFB_PID" 2>/dev/null
+    E2E_XVFB_PID=""
+  done
+  log "no free display for Xvfb"
+  return 1
+}
+
+e2e_display_answers() {
+  kill -0 "$E2E_XVFB_PID" 2>/dev/null && xdpyinfo -display "$1" >/dev/null 2>&1
+}
+
+# --- Wine prefixes -------------------------------------------------------
+
+# e2e_new_prefix: a private prefix copied from the project's initialised one,
+# exported as WINEPREFIX. The system folder's DLLs, which Wine only reads,
+# are hard links (a full copy is 700 MB and 1.3 s; this takes 0.4 s);
+# everything else, registry included, is a real copy. The desktop becomes a
+# private folder instead of Wine's link to the home folder, and D: is absent.
+e2e_new_prefix() {
+  # The project's prefix is made once, under a lock that its maker holds.
+  [ -f "$E2E_MASTER_PREFIX/system.reg" ] ||
+    "$E2E_ROOT/scripts/wine-run" cmd /c exit 0 >/dev/null 2>&1 </dev/null
+  flock "$E2E_MASTER_PREFIX.lock" true
+  [ -f "$E2E_MASTER_PREFIX/system.reg" ] || { log "no Wine prefix at $E2E_MASTER_PREFIX"; return 1; }
+  local prefix entry src=$E2E_MASTER_PREFIX
+  prefix=$(mktemp -d "$E2E_TMP/prefix.XXXX")
+  cp -a "$src/dosdevices" "$src"/*.reg "$src/.update-timestamp" "$prefix/"
+  mkdir -p "$prefix/drive_c/windows"
+  for entry in "$src"/drive_c/*; do
+    [ "${entry##*/}" = windows ] || cp -a "$entry" "$prefix/drive_c/"
+  done
+  for entry in "$src"/drive_c/windows/*; do
+    if [ "${entry##*/}" = system32 ]; then
+      cp -al "$entry" "$prefix/drive_c/windows/"
+    else
+      cp -a "$entry" "$prefix/drive_c/windows/"
+    fi
+  done
+  export WINEPREFIX=$prefix
+  E2E_PREFIXES+=("$prefix")
+  E2E_USER_DIR="$prefix/drive_c/users/$(id -un)"
+  E2E_DESKTOP="$E2E_USER_DIR/Desktop"
+  E2E_TEMP_DIR="$E2E_USER_DIR/Temp"
+  rm -f "$E2E_DESKTOP"
+  mkdir -p "$E2E_DESKTOP" "$E2E_TEMP_DIR"
+  rm -f "$prefix/dosdevices/d:" "$prefix/dosdevices/d::"
+}
+
+# map_d FOLDER: drive D: of the current prefix becomes that folder.
+map_d() {
+  mkdir -p "$1"
+  ln -sfn "$(cd "$1" && pwd)" "$WINEPREFIX/dosdevices/d:"
+}
+unmap_d() { rm -f "$WINEPREFIX/dosdevices/d:"; }
+
+# Stops every process of the current prefix and waits until they are gone.
+stop_wine() {
+  wineserver -k >/dev/null 2>&1
+  timeout 10 wineserver -w >/dev/null 2>&1
+}
+
+# --- Windows programs ----------------------------------------------------
+
+# win_start NAME EXE [ARG...]: runs the program in the background from the
+# current folder; its exit code lands in $E2E_TMP/NAME.rc when it ends.
+win_start() {
+  local name=$1
+  shift
+  rm -f "$E2E_TMP/$name.rc"
+  (
+    env LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all \
+      WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+      wine "$@" >"$E2E_TMP/$name.out" 2>&1 </dev/null
+    echo $? >"$E2E_TMP/$name.rc.part"
+    mv "$E2E_TMP/$name.rc.part" "$E2E_TMP/$name.rc"
+  ) &
+}
+
+win_exited() { [ -f "$E2E_TMP/$1.rc" ]; }
+
+# win_wait_exit NAME TIMEOUT: prints the exit code (Wine passes the low 8 bits,
+# so -1 reads 255); fails when the program is still running after TIMEOUT.
+win_wait_exit() {
+  wait_until "$2" win_exited "$1" || return 1
+  cat "$E2E_TMP/$1.rc"
+}
+
+# win_pids PATTERN: the Linux processes of the current prefix whose command
+# line holds the pattern (Wine runs each Windows process as one).
+win_pids() {
+  local pid
+  for pid in $(pgrep -f -- "$1"); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done
+}
+
+# The wineserver of the current prefix, which holds the Unix file descriptors
+# behind every handle of its processes.
+wineserver_pid() { win_pids '^/usr/lib/wine/wineserver' | head -n 1; }
+
+# open_dirs: the folders the current prefix's processes hold handles on.
+open_dirs() {
+  local pid
+  pid=$(wineserver_pid) || return 1
+  [ -n "$pid" ] || return 1
+  find "/proc/$pid/fd" -mindepth 1 -printf '%l\n' 2>/dev/null | while read -r target; do
+    [ -d "$target" ] && echo "$target"
+  done
+}
+
+# --- windows of the display ----------------------------------------------
+
+# window_named TITLE: the id of a visible window whose title is exactly TITLE
+# (a UTF-8 string). `xdotool search --name` cannot match Chinese titles, so
+# every window's name is compared.
+window_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
+      echo "$id"
+      return 0
+    fi
+  done
+  return 1
+}
+
+# find_window TITLE TIMEOUT: waits for the window and prints its id.
+find_window() {
+  wait_until "$2" window_named "$1" || return 1
+  window_named "$1"
+}
+
+window_gone() { ! window_named "$1" >/dev/null; }
+
+# geometry ID: sets WIN_X, WIN_Y, WIN_W, WIN_H.
+geometry() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9-]+$')"
+  WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
+  [ -n "$WIN_X" ]
+}
+
+# --- mouse and keys (positions relative to the window's top-left corner) ---
+
+# (mousemove --sync waits for a motion event, which never comes when the
+# pointer already is there.)
+hover() {
+  xdotool mousemove --window "$1" "$2" "$3" || return 1
+  geometry "$1" && wait_until 2 pointer_at $((WIN_X + $2)) $((WIN_Y + $3))
+}
+pointer_at() {
+  local X Y
+  eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=[0-9-]+$')"
+  [ "$X $Y" = "$1 $2" ]
+}
+press() { hover "$@" && xdotool mousedown 1; }
+release() { hover "$@" && xdotool mouseup 1; }
+click() {
+  press "$@"
+  sleep 0.1
+  xdotool mouseup 1
+}
+# key ID KEY...: keys sent to the window itself (message boxes: Return, n).
+key() {
+  local id=$1
+  shift
+  xdotool key --window "$id" "$@" 2>/dev/null
+}
+# Keys typed where the pointer's window has the focus (shift survives).
+type_keys() { xdotool key "$@" 2>/dev/null; }
+
+# --- screenshots and pixels ----------------------------------------------
+
+# shot LABEL: a screenshot of the whole screen, numbered in taking order;
+# prints its path.
+shot() {
+  E2E_SHOT_COUNT=$((E2E_SHOT_COUNT + 1))
+  local file
+  file=$(printf '%s/%02d-%s.png' "$E2E_SHOTS" "$E2E_SHOT_COUNT" "$1")
+  import -display "$DISPLAY" -window root "$file" 2>/dev/null || return 1
+  echo "$file"
+}
+
+# pixel FILE X Y: "R G B" of one pixel of the screenshot (screen position).
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# region_mean FILE X Y W H: the mean "R G B" of a rectangle.
+region_mean() {
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage \
+    -format '%[fx:int(255*mean.r+0.5)] %[fx:int(255*mean.g+0.5)] %[fx:int(255*mean.b+0.5)]' info:
+}
+
+# region_differs FILE1 FILE2 X Y W H: how many pixels of the rectangle differ
+# by more than 10 % between two screenshots.
+region_differs() {
+  local a="$E2E_TMP/crop-a.png" b="$E2E_TMP/crop-b.png"
+  convert "$1" -crop "${5}x${6}+${3}+${4}" +repage "$a"
+  convert "$2" -crop "${5}x${6}+${3}+${4}" +repage "$b"
+  compare -metric AE -fuzz 10% "$a" "$b" null: 2>&1 | cut -d' ' -f1
+}
+
+# near "R G B" "R G B" [TOLERANCE]: each channel within the tolerance (JPEG).
+near() {
+  local -a a=($1) b=($2)
+  local tol=${3:-12} i d
+  for i in 0 1 2; do
+    d=$((a[i] - b[i]))
+    ((d < 0)) && d=$((-d))
+    ((d <= tol)) || return 1
+  done
+}
+
+# --- checks ---------------------------------------------------------------
+
+# check DESCRIPTION COMMAND...: records a failure instead of stopping, so one
+# run reports every broken behaviour.
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    log "PASS $what"
+  else
+    log "FAIL $what"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+  fi
+}
+
+# e2e_finish: the script's exit status.
+e2e_finish() {
+  log "screenshots in $E2E_SHOTS"
+  if ((E2E_FAILURES > 0)); then
+    log "$E2E_FAILURES check(s) failed"
+    exit 1
+  fi
+  log "all checks passed"
+  exit 0
+}
