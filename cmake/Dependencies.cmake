@@ -2,6 +2,8 @@
 # interface is compiled per target from Debian's zlib sources, which
 # scripts/setup unpacks into build/deps/minizip; GoogleTest for the Windows
 # targets from the sources Debian installs under /usr/src/googletest.
+# Statically: the installer needs no DLL but Windows' own.
+set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 
 set(MINIZIP_DIR ${DEPS_DIR}/minizip)
