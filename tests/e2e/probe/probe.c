@@ -5,9 +5,13 @@
 //   left-button release     -> exit code 7
 //   right-button release    -> a task-modal box "信息：" (Yes/No); Yes -> 10, No -> 11
 //   closed by the system    -> exit code 0 (Alt+F4, WM_CLOSE)
+//   middle-button release   -> the folder-browse dialog as the installer
+//                              opens it; the window's title becomes the
+//                              picked path, or "取消" when nothing was picked
 //
 // With "--chdir" on the command line it makes its own folder the current
 // folder, as the installer does at start-up.
+#include <shlobj.h>
 #include <windows.h>
 
 #include <string.h>
@@ -25,6 +29,23 @@ static void EndWith(HWND window, int code) {
   DestroyWindow(window);
 }
 
+static void BrowseForFolder(HWND window) {
+  char displayName[MAX_PATH] = {0};
+  char path[MAX_PATH] = {0};
+  BROWSEINFOA info = {0};
+  info.hwndOwner = window;
+  info.pszDisplayName = displayName;
+  info.lpszTitle = "请选择安装位置";
+  info.ulFlags = 0x77;
+  LPITEMIDLIST picked = SHBrowseForFolderA(&info);
+  if (picked != NULL && SHGetPathFromIDListA(picked, path)) {
+    SetWindowTextA(window, path);
+  } else {
+    SetWindowTextA(window, "取消");
+  }
+  CoTaskMemFree(picked);
+}
+
 static LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONUP:
@@ -35,6 +56,9 @@ static LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPAR
       EndWith(window, answer == IDYES ? 10 : 11);
       return 0;
     }
+    case WM_MBUTTONUP:
+      BrowseForFolder(window);
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(exitCode);
       return 0;
@@ -57,6 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   (void)previous;
   (void)show;
   if (strstr(commandLine, "--chdir") != NULL) ChangeToOwnFolder();
+  OleInitialize(NULL);
 
   WNDCLASSA windowClass = {0};
   windowClass.lpfnWndProc = ProbeProc;
