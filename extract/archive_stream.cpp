@@ -47,7 +47,8 @@ bool ArchiveStream::LoadBlockAt(uint64_t offset) {
   }
   block.valid = block.length > 0;
   block.lastUse = ++useCounter_;
-  return block.valid;
+  // Near the end the block may stop short of the offset: nothing to read.
+  return block.valid && offset < block.start + block.length;
 }
 
 size_t ArchiveStream::Read(void* buffer, size_t size) {
