@@ -13,7 +13,6 @@ E2E_SCREEN=${E2E_SCREEN:-1024x768x24}
 E2E_XVFB_PID=""
 E2E_PREFIXES=()
 E2E_FAILURES=0
-E2E_SHOT_COUNT=0
 
 log() { printf "[%s] %s\n" "$(date +%H:%M:%S.%3N)" "$*" >&2; }
 
@@ -118,12 +117,18 @@ e2e_new_prefix() {
   rm -f "$prefix/dosdevices/d:" "$prefix/dosdevices/d::"
 }
 
-# map_d FOLDER: drive D: of the current prefix becomes that folder.
+# map_d FOLDER: drive D: of the current prefix becomes that folder. Wine's
+# mount manager reads the drive links when it starts, so the prefix's
+# processes are stopped first (which ends any program still running in it).
 map_d() {
+  stop_wine
   mkdir -p "$1"
   ln -sfn "$(cd "$1" && pwd)" "$WINEPREFIX/dosdevices/d:"
 }
-unmap_d() { rm -f "$WINEPREFIX/dosdevices/d:"; }
+unmap_d() {
+  stop_wine
+  rm -f "$WINEPREFIX/dosdevices/d:"
+}
 
 # Stops every process of the current prefix and waits until they are gone.
 stop_wine() {
@@ -241,14 +246,44 @@ key() {
 # Keys typed where the pointer's window has the focus (shift survives).
 type_keys() { xdotool key "$@" 2>/dev/null; }
 
+# --- the folder-browse dialog ---------------------------------------------
+
+BROWSE_TITLE="选择文件夹"
+
+# browse_pick DIALOG DRIVE_DOWNS [DOWNS...]: picks a folder in the dialog as a
+# person would with the keyboard, since the dialog ignores typed paths: click
+# "我的电脑" (the fourth item under the desktop), expand it, go down to the
+# drive (C: is 1, D: is 2), then for each further level expand and go down
+# DOWNS items; Return confirms. The tree is sorted by name.
+browse_pick() {
+  local dialog=$1 downs
+  shift
+  sleep 0.5 # the tree fills itself after the window appears
+  click "$dialog" 91 139
+  sleep 0.3
+  for downs in "$@"; do
+    type_keys Right
+    sleep 0.3
+    type_keys --delay 100 $(printf 'Down %.0s' $(seq "$downs"))
+    sleep 0.3
+  done
+  type_keys Return
+}
+
+# browse_cancel DIALOG: the dialog's cancel button.
+browse_cancel() {
+  sleep 0.5
+  click "$1" 324 319
+}
+
 # --- screenshots and pixels ----------------------------------------------
 
 # shot LABEL: a screenshot of the whole screen, numbered in taking order;
 # prints its path.
 shot() {
-  E2E_SHOT_COUNT=$((E2E_SHOT_COUNT + 1))
-  local file
-  file=$(printf '%s/%02d-%s.png' "$E2E_SHOTS" "$E2E_SHOT_COUNT" "$1")
+  local file count
+  count=$(find "$E2E_SHOTS" -name '*.png' | wc -l)
+  file=$(printf '%s/%02d-%s.png' "$E2E_SHOTS" $((count + 1)) "$1")
   import -display "$DISPLAY" -window root "$file" 2>/dev/null || return 1
   echo "$file"
 }

@@ -57,4 +57,23 @@ for answer in "n 11" "Return 10"; do
   check "key $1 answers the box (exit $2)" [ "$(win_wait_exit box 10)" = "$2" ]
 done
 
+# The folder-browse dialog as the installer opens it, driven with keys: a
+# folder with a space and Chinese in its name, a drive root, and cancel.
+map_d "$E2E_TMP/d"
+mkdir -p "$E2E_TMP/d/甲 目录"
+win_start browse "$BIN/e2e_probe.exe"
+id=$(find_window "$TITLE" 30)
+for pick in "2 1:D:\\甲 目录" "2:D:\\" "cancel:取消"; do
+  expected=${pick#*:}
+  hover "$id" 50 50
+  xdotool click 2
+  dialog=$(find_window "$BROWSE_TITLE" 10)
+  check "the dialog $BROWSE_TITLE opens" [ -n "$dialog" ]
+  if [ "${pick%%:*}" = cancel ]; then browse_cancel "$dialog"; else browse_pick "$dialog" ${pick%%:*}; fi
+  check "the dialog yields $expected" wait_until 10 window_named "$expected"
+  id=$(window_named "$expected")
+done
+key "$id" alt+F4
+check "Alt+F4 after the dialogs ends it with 0" [ "$(win_wait_exit browse 10)" = 0 ]
+
 e2e_finish
