@@ -11,11 +11,10 @@
 #include <cstdint>
 #include <string>
 
+#include "app/window/button_rules.h"  // PictureSlot
 #include "extract/zip_control.h"
 
 struct FormDefinition;
-
-enum class PictureSlot { Normal, Hot, Pressed, Disabled };
 
 // Start-up: register the control kinds (window classes, common controls).
 bool InitControlKinds();
@@ -31,6 +30,8 @@ void SetLoopStarted();
 
 // The message loop's turns: idle work when no message waits, and the
 // pre-translation that raises mouse events before dispatch (true = handled).
+// The idle turn waits for the next message (WaitMessage) once its work is
+// done, so a loop that calls it while no message waits does not spin.
 void RunIdleTurn();
 bool PreTranslateMessage(MSG& message);
 
@@ -47,6 +48,6 @@ void SetControlCaption(uint32_t formId, uint32_t controlId, const std::string& c
 void SetControlVisible(uint32_t formId, uint32_t controlId, bool visible);
 int32_t GetProgressMaximum(uint32_t formId, uint32_t controlId);
 void SetProgressPosition(uint32_t formId, uint32_t controlId, int32_t position);
-void SetButtonPicture(uint32_t formId, uint32_t controlId, PictureSlot slot,
-                      const void* imageBytes, size_t size);
+void SetButtonPicture(uint32_t formId, uint32_t controlId, PictureSlot slot, const void* imageBytes,
+                      size_t size);
 ZipControl GetZipControl(uint32_t formId, uint32_t controlId);
