@@ -169,23 +169,23 @@ POINT ScreenPointOf(HWND window, int x, int y) {
   return {rect.left + x, rect.top + y};
 }
 
-ScreenCapture::ScreenCapture(int left, int top, int width, int height)
+WindowCapture::WindowCapture(HWND topLevel, int left, int top, int width, int height)
     : width_(width), height_(height) {
-  HDC screen = GetDC(nullptr);
-  pixels_ = ReadPixels(screen, left, top, width, height);
-  ReleaseDC(nullptr, screen);
+  HDC window = GetDC(topLevel);
+  pixels_ = ReadPixels(window, left, top, width, height);
+  ReleaseDC(topLevel, window);
 }
 
-COLORREF ScreenCapture::At(int x, int y) const {
+COLORREF WindowCapture::At(int x, int y) const {
   return FromDibPixel(pixels_[static_cast<size_t>(y) * width_ + x]);
 }
 
-ScreenCapture CaptureWindow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  PumpFor(50);
+WindowCapture CaptureWindow(HWND window) {
+  HWND root = GetAncestor(window, GA_ROOT);
   RECT rect{};
   GetWindowRect(window, &rect);
-  return ScreenCapture(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  MapWindowPoints(HWND_DESKTOP, root, reinterpret_cast<POINT*>(&rect), 2);
+  return WindowCapture(root, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 DecodedPicture::DecodedPicture(const char* resourceName) {

@@ -44,10 +44,11 @@ HWND FindControlWindow(HWND root, uint32_t controlId);
 // The top-left corner of a window in screen coordinates, and a point within it.
 POINT ScreenPointOf(HWND window, int x = 0, int y = 0);
 
-// Pixels as the screen shows them, read back after painting.
-class ScreenCapture {
+// Pixels of a top-level window as painted so far, read from its DC, which
+// holds its children's painting too; a rectangle in its client coordinates.
+class WindowCapture {
  public:
-  ScreenCapture(int left, int top, int width, int height);
+  WindowCapture(HWND topLevel, int left, int top, int width, int height);
   COLORREF At(int x, int y) const;  // relative to the captured rectangle
   int width() const { return width_; }
   int height() const { return height_; }
@@ -58,8 +59,8 @@ class ScreenCapture {
   std::vector<uint32_t> pixels_;
 };
 
-// A captured window, in its own window coordinates.
-ScreenCapture CaptureWindow(HWND window);
+// A window's rectangle as its top-level window shows it, at once (no pumping).
+WindowCapture CaptureWindow(HWND window);
 
 // A picture resource decoded by Windows on a path of its own (IPicture::Render
 // into a bitmap), to tell which picture a control shows.
