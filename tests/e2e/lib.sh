@@ -30,11 +30,17 @@ wait_until() {
 
 # --- start and end -------------------------------------------------------
 
-# e2e_begin NAME: the run's folders, the clean-up trap and the display.
+# e2e_begin NAME [SHOTS_DIR]: the run's folders, the clean-up trap and the
+# display. Screenshots go to build/screens/e2e/NAME, emptied first, or to
+# SHOTS_DIR, left as it is.
 e2e_begin() {
   E2E_NAME=$1
-  E2E_SHOTS="$E2E_ROOT/build/screens/e2e/$E2E_NAME"
-  rm -rf "$E2E_SHOTS"
+  if [ -n "${2:-}" ]; then
+    E2E_SHOTS=$2
+  else
+    E2E_SHOTS="$E2E_ROOT/build/screens/e2e/$E2E_NAME"
+    rm -rf "$E2E_SHOTS"
+  fi
   mkdir -p "$E2E_SHOTS" "$E2E_ROOT/build/e2e"
   E2E_TMP=$(mktemp -d "$E2E_ROOT/build/e2e/$E2E_NAME.XXXXXX")
   trap e2e_end EXIT
@@ -201,6 +207,14 @@ window_named() {
   return 1
 }
 
+# list_windows: the titles of the visible windows, for messages.
+list_windows() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    printf '"%s" ' "$(xdotool getwindowname "$id" 2>/dev/null)"
+  done
+}
+
 # find_window TITLE TIMEOUT: waits for the window and prints its id.
 find_window() {
   wait_until "$2" window_named "$1" || return 1
@@ -282,7 +296,7 @@ browse_cancel() {
 # prints its path.
 shot() {
   local file count
-  count=$(find "$E2E_SHOTS" -name '*.png' | wc -l)
+  count=$(find "$E2E_SHOTS" -maxdepth 1 -name '*.png' | wc -l)
   file=$(printf '%s/%02d-%s.png' "$E2E_SHOTS" $((count + 1)) "$1")
   import -display "$DISPLAY" -window root "$file" 2>/dev/null || return 1
   echo "$file"

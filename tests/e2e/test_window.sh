@@ -1,0 +1,154 @@
+#!/bin/bash
+# The installer's window as a person meets it: its place and look, the
+# pictures of the install button, input that must change nothing, the close
+# mark and Alt+F4, the folder shown with and without a drive D:, and the
+# current folder when started from elsewhere.
+# Usage: test_window.sh BIN_DIR (the folder holding installer.exe)
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/installer.sh"
+BIN=$(cd "${1:?usage: $0 BIN_DIR}" && pwd)
+INSTALLER="$BIN/installer.exe"
+
+e2e_begin window
+e2e_new_prefix
+map_d "$E2E_TMP/d"
+free_mb=$(df --output=avail -B1M "$E2E_TMP/d" | tail -n 1)
+check "the folder behind D: has more than 1000 MB free ($free_mb)" [ "$free_mb" -gt 1000 ]
+elsewhere="$E2E_TMP/elsewhere"
+mkdir -p "$elsewhere"
+cd "$elsewhere" || exit 1
+read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+
+still_running() { ! win_exited "$1"; }
+has_line() { grep -qxF -- "$2" <<<"$1"; }
+same_geometry() {
+  local before="$WIN_X $WIN_Y $WIN_W $WIN_H"
+  geometry "$INST" && [ "$WIN_X $WIN_Y $WIN_W $WIN_H" = "$before" ]
+}
+
+# --- with D: --------------------------------------------------------------
+park_pointer
+installer_start d_run || exit 1
+check "250 x 400" [ "$WIN_W x $WIN_H" = "250 x 400" ]
+check "horizontally centred ($WIN_X of $screen_w)" [ "$WIN_X" = $(((screen_w - 250) / 2)) ]
+check "top edge 300" [ "$WIN_Y" = 300 ]
+
+dirs=$(open_dirs)
+check "current folder: the executable's, not where it was started" \
+  eval 'has_line "$dirs" "$BIN" && ! has_line "$dirs" "$elsewhere"'
+
+rest=$(shot rest)
+for place in "125 2" "125 10" "5 100" "5 300" "245 150" "120 28" "160 250" "244 390"; do
+  check "page colour at ($place)" page_at "$rest" $place
+done
+logo=$(reference logo "$ART/logo.jpg" -resize '211x211!')
+check "the logo stretched to 211 x 211" matches "$rest" "${LOGO_BOX[@]}" "$logo" 0.06
+for place in "12 36" "224 248" "12 140" "224 140" "118 36" "118 248"; do
+  check "page colour just outside the logo at ($place)" page_at "$rest" $place
+done
+check "the install button shows installPicture" \
+  matches "$rest" "${INSTALL_BUTTON[@]}" "$ART/install.jpg" 0.02
+button_bottom=$(reference button-bottom "$ART/install.jpg" -crop 205x8+7+72 +repage)
+check "no progress bar over the button's bottom rows" \
+  matches "$rest" "${PROGRESS_BAR[@]}" "$button_bottom" 0.02
+check "the log label shows nothing" [ "$(off_page "$rest" "${LOG_LABEL[@]}")" = 0 ]
+check "the folder label shows text" [ "$(off_page "$rest" "${FOLDER_LABEL[@]}")" -gt 100 ]
+convert "$rest" -crop "${FOLDER_LABEL[2]}x${FOLDER_LABEL[3]}+$((WIN_X + 8))+$((WIN_Y + 368))" \
+  +repage "$E2E_TMP/caption-d.png"
+
+hover "$INST" 125 290
+sleep 0.5
+hot=$(shot hover)
+check "hovered, it shows installHotPicture" \
+  matches "$hot" "${INSTALL_BUTTON[@]}" "$ART/install_hot.jpg" 0.02
+xdotool mousedown 1
+sleep 0.5
+held=$(shot pressed)
+check "held down, it shows installPicture" \
+  matches "$held" "${INSTALL_BUTTON[@]}" "$ART/install.jpg" 0.02
+hover "$INST" 5 300
+sleep 0.5
+off=$(shot pressed-off)
+check "moved off while held, installPicture" \
+  matches "$off" "${INSTALL_BUTTON[@]}" "$ART/install.jpg" 0.02
+xdotool mouseup 1
+check "released off the button: no click, no notice" eval '! wait_until 3 window_named "$INFO_TITLE"'
+
+key "$INST" Escape
+sleep 1
+check "Esc: still running" still_running d_run
+check "Esc: the window has not moved" same_geometry
+
+for from in "120 28" "100 150" "5 300"; do
+  hover "$INST" $from
+  xdotool mousedown 1
+  for step in 1 2 3 4 5; do
+    xdotool mousemove_relative -- $((step * 8)) $((step * -6))
+    sleep 0.05
+  done
+  xdotool mouseup 1
+  sleep 0.5
+  check "dragging from ($from) does not move the window" same_geometry
+done
+shot after-drags >/dev/null
+
+press "$INST" "${CLOSE_MARK[@]}"
+hover "$INST" 120 150
+xdotool mouseup 1
+check "a press on × released elsewhere: still running" eval '! wait_until 3 win_exited d_run'
+
+release_on_close_mark() {
+  hover "$INST" "${CLOSE_MARK[@]}"
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mouseup 1
+}
+release_on_close_mark
+check "a click on × ends with exit code 0" [ "$(win_wait_exit d_run 10)" = 0 ]
+check "the window is gone" wait_until 5 window_gone "$INSTALLER_TITLE"
+
+# A press that begins on the logo and is released over the install button is
+# a click: the notice appears (the window is disabled while it is open).
+installer_start click_run || exit 1
+hover "$INST" 100 150
+xdotool mousedown 1
+hover "$INST" 125 290
+xdotool mouseup 1
+notice=$(find_window "$INFO_TITLE" 10)
+check "a press on the logo released over the button raises the click: the notice" [ -n "$notice" ]
+shot notice >/dev/null
+release_on_close_mark
+check "while the notice is open the close mark does nothing" eval '! wait_until 2 win_exited click_run'
+# Answering the notice would start an installation; Wine ends every process
+# of the prefix instead, which is not a test of the installer.
+stop_wine
+win_wait_exit click_run 10 >/dev/null
+
+# --- without D: -------------------------------------------------------------
+unmap_d
+installer_start c_run || exit 1
+no_d=$(shot without-d)
+convert "$no_d" -crop "${FOLDER_LABEL[2]}x${FOLDER_LABEL[3]}+$((WIN_X + 8))+$((WIN_Y + 368))" \
+  +repage "$E2E_TMP/caption-c.png"
+# The two captions differ in their drive letter only: the same text follows
+# it, possibly shifted by a pixel or two when the letters' widths differ.
+crop_to() { convert "$1" -crop "$2" +repage "$3"; }
+pixels_differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+crop_to "$E2E_TMP/caption-d.png" 9x25+0+0 "$E2E_TMP/letter-d.png"
+crop_to "$E2E_TMP/caption-c.png" 9x25+0+0 "$E2E_TMP/letter-c.png"
+letter_differs=$(pixels_differing "$E2E_TMP/letter-d.png" "$E2E_TMP/letter-c.png")
+crop_to "$E2E_TMP/caption-d.png" 200x25+14+0 "$E2E_TMP/rest-d.png"
+rest_differs=99999
+for dx in -2 -1 0 1 2; do
+  crop_to "$E2E_TMP/caption-c.png" "200x25+$((14 + dx))+0" "$E2E_TMP/rest-c.png"
+  n=$(pixels_differing "$E2E_TMP/rest-d.png" "$E2E_TMP/rest-c.png")
+  ((n < rest_differs)) && rest_differs=$n
+done
+check "without D: the caption's first letter changes ($letter_differs pixels)" \
+  [ "${letter_differs:-0}" -gt 5 ]
+check "without D: the rest of the caption is the same ($rest_differs pixels)" \
+  [ "$rest_differs" = 0 ]
+key "$INST" alt+F4
+check "Alt+F4 ends with exit code 0" [ "$(win_wait_exit c_run 10)" = 0 ]
+
+e2e_finish
