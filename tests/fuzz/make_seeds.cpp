@@ -1,6 +1,6 @@
-// Writes the fuzz target's seed corpus into the folder given: small
-// archives that together use every record, field and flag the reader and
-// the engine look at.
+// Writes small archives into the folder given that together use every
+// record, field and flag the reader and the engine look at: the fuzz
+// target's seed corpus, and the samples extract-zip is compared on.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -70,6 +70,7 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
     seeds.emplace_back(name, BuildZip(entries, comment).bytes);
   };
   add("payload-shape", TenEntriesWithFolder());
+  add("empty", {});
   add("three-files", {FileEntry("a", "1"), FileEntry("b", "22"), FileEntry("c", "333")});
 
   std::vector<EntrySpec> methods = {FileEntry("stored.bin", std::string(300, 's')),
@@ -115,6 +116,12 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
   add("no-folder-entry", {FileEntry("x", "x"), FileEntry("missing/y", "y")});
   add("comment", {FileEntry("a", "a")}, "an archive comment");
   add("code-page-936", {FolderEntry("软件/"), FileEntry("软件/说明.txt", "说明")});
+  // The same names from a Unix archiver, whose names unzip takes as bytes.
+  std::vector<EntrySpec> unixNames = {FolderEntry("软件/"), FileEntry("软件/说明.txt", "说明")};
+  unixNames[0].externalAttributes = kUnixDirectory755;
+  unixNames[1].externalAttributes = kUnixRegular644;
+  unixNames[0].versionMadeBy = unixNames[1].versionMadeBy = 0x0314;
+  add("code-page-936-unix", unixNames);
   add("unsafe-names", {FileEntry("ok", "ok"), FileEntry("../up", "u"), FileEntry("C:x", "c")});
   add("long-name", {FileEntry(std::string(259, 'n'), "259")});
   seeds.emplace_back("zip64", WithZip64({FileEntry("big.txt", std::string(500, 'z')),
