@@ -49,8 +49,10 @@ bool LabelIdentity(HWND window, uint32_t* formId, uint32_t* controlId);
 
 // Picture buttons: replaces one picture and repaints when it is on show.
 void SetButtonPictureOf(HWND window, PictureSlot slot, Picture picture);
-// The picture slot on show, or -1 for the black fill alone.
-int ShownButtonSlot(HWND window);
+
+// The ZIP control: the identifiers it was created with; false when window is
+// no ZIP control.
+bool ZipControlIdentity(HWND window, uint32_t* formId, uint32_t* controlId);
 
 // Paints the part of window's parent that lies beneath window into dc, in
 // window's client coordinates: what a transparent control shows through.

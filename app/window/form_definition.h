@@ -82,7 +82,6 @@ struct ControlDefinition {
   int32_t progressPosition = 0;
   bool progressSmooth = false;  // PBS_SMOOTH
   bool thinSunkenEdge = false;  // WS_EX_STATICEDGE
-  int timerInterval = 0;        // 0: the timer never fires
 };
 
 struct WindowDefinition {

@@ -153,8 +153,3 @@ void SetButtonPictureOf(HWND window, PictureSlot slot, Picture picture) {
     Repaint(window);
   }
 }
-
-int ShownButtonSlot(HWND window) {
-  PictureButtonState* state = StateOf(window);
-  return state ? ShownSlot(window, *state) : -1;
-}

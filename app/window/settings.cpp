@@ -131,9 +131,8 @@ void SetButtonPicture(uint32_t formId, uint32_t controlId, PictureSlot slot, con
 ZipControl GetZipControl(uint32_t formId, uint32_t controlId) {
   ZipControl zip;
   WithControlOfKind(formId, controlId, ControlKind::ZipControl, [&](ControlInstance& control) {
-    zip.window = control.window;
-    zip.formId = formId;
-    zip.controlId = controlId;
+    if (ZipControlIdentity(control.window, &zip.formId, &zip.controlId))
+      zip.window = control.window;
   });
   return zip;
 }

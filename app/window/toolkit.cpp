@@ -84,9 +84,8 @@ bool AnyFormLoaded() { return AnyLoadedForm(); }
 void SetLoopStarted() { MarkLoopStarted(); }
 
 void RunIdleTurn() {
-  // The toolkit has no idle work of its own (its timers never run), so the
-  // turn waits for the next message instead of letting the loop spin.
-  WaitMessage();
+  // No idle work: the definition's timers never run. The loop itself waits
+  // for the next message after this turn.
 }
 
 void StopIdleWorkAndReleaseForms() { ReleaseLoadedForms(); }

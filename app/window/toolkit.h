@@ -30,8 +30,8 @@ void SetLoopStarted();
 
 // The message loop's turns: idle work when no message waits, and the
 // pre-translation that raises mouse events before dispatch (true = handled).
-// The idle turn waits for the next message (WaitMessage) once its work is
-// done, so a loop that calls it while no message waits does not spin.
+// The idle turn returns at once; the loop waits for the next message itself
+// (WaitMessage), or it would spin.
 void RunIdleTurn();
 bool PreTranslateMessage(MSG& message);
 

@@ -27,7 +27,10 @@ int main(int argc, char** argv) {
   SetLoopStarted();
   MSG message{};
   for (;;) {
-    while (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) RunIdleTurn();
+    while (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      RunIdleTurn();
+      WaitMessage();
+    }
     if (!GetMessageA(&message, nullptr, 0, 0)) break;
     if (PreTranslateMessage(message)) continue;
     TranslateMessage(&message);

@@ -324,3 +324,41 @@ TEST_F(InstallerWindowTest, ShutdownStepsStopEveryEvent) {
 }
 
 }  // namespace
+
+namespace {
+
+const ControlDefinition kOrphanControls[] = {
+    {.id = 0x16018801,
+     .name = "orphan",
+     .kind = ControlKind::Label,
+     .parentId = 0x16018899,
+     .width = 10,
+     .height = 10},
+};
+const FormDefinition kBrokenForm{
+    .formId = 0x52018888,
+    .window = {.id = 0x06018888,
+               .name = "BrokenForm",
+               .text = "broken form",
+               .x = 0,
+               .y = 0,
+               .centredOnScreen = false,
+               .width = 50,
+               .height = 50},
+    .controls = kOrphanControls,
+    .controlCount = std::size(kOrphanControls),
+    .events = kTestEvents,
+    .eventCount = std::size(kTestEvents),
+};
+
+TEST(LoadForm, DefinitionThatCannotBeBuiltLoadsNothing) {
+  ASSERT_TRUE(InitControlKinds());
+  EXPECT_FALSE(LoadForm(kBrokenForm));
+  PumpWaiting();
+  EXPECT_EQ(FindWindowA(nullptr, "broken form"), nullptr);
+  EXPECT_EQ(GetFormWindow(kBrokenForm.formId), nullptr);
+  EventNotice notice = Notice(kBrokenForm.formId, kTestZipId, kEventExtractProgress, {1});
+  EXPECT_EQ(RaiseControlEvent(notice), 0);
+}
+
+}  // namespace
