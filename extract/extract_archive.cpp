@@ -65,7 +65,7 @@ int32_t RunExtraction(ExtractionJob& job, const std::string& archivePath,
     return Finish(job, nullptr, 0, 0);
   }
   if (!IsZipFile(archivePath)) return Finish(job, nullptr, 0, 0);
-  std::unique_ptr<ZipReader> reader(new ZipReader);
+  auto reader = std::make_unique<ZipReader>();
   if (!reader->OpenArchive(archivePath)) return Finish(job, reader.get(), 0, 0);
 
   int32_t counted = 0;
