@@ -67,8 +67,8 @@ int CheckOne(const char* path, const struct stat*, int, struct FTW*) {
   const Sandbox& s = *checkedSandbox;
   const std::string p(path);
   const bool allowed = p == s.root || p == s.archive || p == s.root + "/a" ||
-                       p == s.root + "/a/b" ||
-                       p.compare(0, s.destination.size(), s.destination) == 0;
+                       p == s.root + "/a/b" || p == s.destination ||
+                       p.compare(0, s.destination.size() + 1, s.destination + "/") == 0;
   if (!allowed) {
     std::fprintf(stderr, "written outside the destination: %s\n", path);
     strayFound = true;
