@@ -8,7 +8,7 @@ PRESETS := host win64 win32
 setup:
 	@./scripts/setup
 
-build-%: setup
+$(addprefix build-,$(PRESETS)): build-%: setup
 	cmake --preset $* >/dev/null
 	cmake --build build/$* -j $(JOBS)
 
@@ -26,6 +26,15 @@ test: build
 	ctest --test-dir build/host -j $(JOBS) --output-on-failure
 	./scripts/wine-run cmd /c exit 0 >/dev/null 2>&1 || true
 	ctest --test-dir build/win64 --output-on-failure
+
+# Extraction speed and memory against unzip, bsdtar and 7z (docs/benchmarks.md).
+BENCH_REPS ?= 5
+bench: setup
+	cmake --preset host-release >/dev/null
+	cmake --build build/host-release -j $(JOBS) --target extract-zip
+	python3 bench/make_archives.py build/bench
+	python3 bench/run_bench.py --extract-zip build/host-release/bin/extract-zip \
+	  --archives build/bench --repetitions $(BENCH_REPS) --report docs/benchmarks.md
 
 clean:
 	rm -rf build/host build/win64 build/win32 build/wineprefix

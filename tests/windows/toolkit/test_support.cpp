@@ -146,20 +146,27 @@ void MouseLeftUp() {
   PumpFor(80);
 }
 
+namespace {
+
+struct ControlSearch {
+  uint32_t id;
+  HWND found;
+};
+
+// A named callback: on 32-bit Windows an enumeration callback is stdcall,
+// which a lambda does not convert to.
+BOOL CALLBACK MatchControlId(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<ControlSearch*>(context);
+  if (static_cast<uint32_t>(GetWindowLongPtrA(window, GWLP_ID)) != search->id) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
 HWND FindControlWindow(HWND root, uint32_t controlId) {
-  struct Search {
-    uint32_t id;
-    HWND found;
-  } search{controlId, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* search = reinterpret_cast<Search*>(context);
-        if (static_cast<uint32_t>(GetWindowLongPtrA(window, GWLP_ID)) != search->id) return TRUE;
-        search->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{controlId, nullptr};
+  EnumChildWindows(root, MatchControlId, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
