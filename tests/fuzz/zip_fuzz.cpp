@@ -26,6 +26,17 @@ struct Sandbox {
   std::string destination;  // root/a/b/dest, created by the engine
 };
 
+int RemoveOne(const char* path, const struct stat*, int, struct FTW*) {
+  chmod(path, 0700);
+  remove(path);
+  return 0;
+}
+
+// A plain copy of the root: at exit the sandbox's strings may be gone.
+char sandboxRoot[4096];
+
+void RemoveSandbox() { nftw(sandboxRoot, RemoveOne, 16, FTW_DEPTH | FTW_PHYS); }
+
 const Sandbox& GetSandbox() {
   static Sandbox sandbox = [] {
     Sandbox s;
@@ -38,6 +49,8 @@ const Sandbox& GetSandbox() {
     // Files are kept small, so that a deflate bomb costs no time: a write
     // beyond the limit fails instead of raising a signal.
     signal(SIGXFSZ, SIG_IGN);
+    snprintf(sandboxRoot, sizeof(sandboxRoot), "%s", s.root.c_str());
+    atexit(RemoveSandbox);
     rlimit limit = {1 << 20, 1 << 20};
     setrlimit(RLIMIT_FSIZE, &limit);
     return s;
@@ -50,12 +63,6 @@ std::string WindowsPath(std::string path) {
     if (byte == '/') byte = '\\';
   }
   return path;
-}
-
-int RemoveOne(const char* path, const struct stat*, int, struct FTW*) {
-  chmod(path, 0700);
-  remove(path);
-  return 0;
 }
 
 const Sandbox* checkedSandbox = nullptr;
