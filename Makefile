@@ -36,5 +36,10 @@ bench: setup
 	python3 bench/run_bench.py --extract-zip build/host-release/bin/extract-zip \
 	  --archives build/bench --repetitions $(BENCH_REPS) --report docs/benchmarks.md
 
+# The fuzz target for a given time (default ten minutes).
+FUZZ_SECONDS ?= 600
+fuzz: setup
+	./scripts/fuzz $(FUZZ_SECONDS)
+
 clean:
 	rm -rf build/host build/win64 build/win32 build/wineprefix
