@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
 
 #include "app/catalogue_values.h"
@@ -59,9 +58,9 @@ void EnterExecutableFolder() {
 }
 
 void OnBindFailure(const char* library, const char* function) {
+  // wsprintfA keeps the C library's formatter out of the executable.
   char message[512];
-  std::snprintf(message, sizeof(message), "无法找到指定DLL库文件“%s”中的输出命令“%s”", library,
-                function);
+  wsprintfA(message, "无法找到指定DLL库文件“%s”中的输出命令“%s”", library, function);
   ReportFatalError(0, message);
 }
 
@@ -147,7 +146,11 @@ void EndProgram(int32_t exitCode) {
 void ReportFatalError(int32_t code, const std::string& message) {
   gFatalReported.store(true);
   std::string text = "运行时出错!\r\n\r\n";
-  if (code != 0) text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
+  if (code != 0) {
+    char number[16];
+    wsprintfA(number, "%d", static_cast<int>(code));
+    text += "错误代码：" + std::string(number) + "\r\n\r\n";
+  }
   if (!message.empty()) text += "错误信息：" + message + "\r\n";
   ShowMessageBox(text, "错误", kMbOk | kMbIconError);
   gRegisteredCleanup.store(nullptr);

@@ -21,9 +21,11 @@ namespace {
 // runs on another thread finds nothing, and that is no fault any more.
 void ReportMissing(uint32_t formId, uint32_t controlId) {
   if (ProgramEndBegun()) return;
+  // wsprintfA, not the C library's formatter, which would add its
+  // floating-point machinery to the executable.
   char message[96];
-  std::snprintf(message, sizeof message, "窗口单元不存在（窗口 0x%08X，组件 0x%08X）",
-                static_cast<unsigned>(formId), static_cast<unsigned>(controlId));
+  wsprintfA(message, "窗口单元不存在（窗口 0x%08X，组件 0x%08X）", static_cast<unsigned>(formId),
+            static_cast<unsigned>(controlId));
   ReportFatalError(0, message);
 }
 
