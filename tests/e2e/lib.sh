@@ -120,6 +120,11 @@ e2e_new_prefix() {
   E2E_TEMP_DIR="$E2E_USER_DIR/Temp"
   rm -f "$E2E_DESKTOP"
   mkdir -p "$E2E_DESKTOP" "$E2E_TEMP_DIR"
+  # No window manager runs on the virtual display, so Wine manages the
+  # windows itself: it draws their frames and sets the keyboard focus to the
+  # active window. (Left to a window manager that never answers, Wine waits
+  # 2 s for it whenever a window closes.)
+  printf '\n[Software\\\\Wine\\\\X11 Driver] 1700000000\n"Managed"="N"\n' >>"$prefix/user.reg"
   rm -f "$prefix/dosdevices/d:" "$prefix/dosdevices/d::"
 }
 
@@ -139,7 +144,7 @@ unmap_d() {
 # Stops every process of the current prefix and waits until they are gone.
 stop_wine() {
   wineserver -k >/dev/null 2>&1
-  timeout 10 wineserver -w >/dev/null 2>&1
+  timeout 20 wineserver -w >/dev/null 2>&1 || log "the wineserver of $WINEPREFIX did not end"
 }
 
 # --- Windows programs ----------------------------------------------------
@@ -236,8 +241,10 @@ geometry() {
 # (mousemove --sync waits for a motion event, which never comes when the
 # pointer already is there.)
 hover() {
+  local X Y
   xdotool mousemove --window "$1" "$2" "$3" || return 1
-  geometry "$1" && wait_until 2 pointer_at $((WIN_X + $2)) $((WIN_Y + $3))
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^[XY]=[0-9-]+$')"
+  wait_until 2 pointer_at $((X + $2)) $((Y + $3))
 }
 pointer_at() {
   local X Y
@@ -251,13 +258,30 @@ click() {
   sleep 0.1
   xdotool mouseup 1
 }
-# key ID KEY...: keys sent to the window itself (message boxes: Return, n).
+# key ID KEY...: the window gets the keyboard focus, as a click on it would
+# give, and the keys are typed (message boxes: Return, n; Alt+F4). Keys sent
+# to a window with `xdotool key --window` instead lose their release when the
+# window closes on the press, and Wine then finds them held down in the next
+# window that opens.
 key() {
   local id=$1
   shift
-  xdotool key --window "$id" "$@" 2>/dev/null
+  xdotool windowfocus --sync "$id" 2>/dev/null
+  xdotool key "$@" 2>/dev/null
 }
-# Keys typed where the pointer's window has the focus (shift survives).
+# close_window ID: a click into the middle of the window, which activates it,
+# then Alt+F4, as a person closes a program that has another's window in
+# front (Wine does not hand the focus to a window of another program when
+# asked from outside).
+close_window() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+  [ -n "$WIDTH" ] || return 1
+  click "$1" $((WIDTH / 2)) $((HEIGHT / 2))
+  sleep 0.2
+  type_keys alt+F4
+}
+# Keys typed into the window that has the focus.
 type_keys() { xdotool key "$@" 2>/dev/null; }
 
 # --- the folder-browse dialog ---------------------------------------------
@@ -266,14 +290,15 @@ BROWSE_TITLE="选择文件夹"
 
 # browse_pick DIALOG DRIVE_DOWNS [DOWNS...]: picks a folder in the dialog as a
 # person would with the keyboard, since the dialog ignores typed paths: click
-# "我的电脑" (the fourth item under the desktop), expand it, go down to the
+# "我的电脑" (the fourth item under the desktop; positions include the frame
+# and title bar that Wine draws), expand it, go down to the
 # drive (C: is 1, D: is 2), then for each further level expand and go down
 # DOWNS items; Return confirms. The tree is sorted by name.
 browse_pick() {
   local dialog=$1 downs
   shift
   sleep 0.5 # the tree fills itself after the window appears
-  click "$dialog" 91 139
+  click "$dialog" 95 162
   sleep 0.3
   for downs in "$@"; do
     type_keys Right
@@ -287,7 +312,7 @@ browse_pick() {
 # browse_cancel DIALOG: the dialog's cancel button.
 browse_cancel() {
   sleep 0.5
-  click "$1" 324 319
+  click "$1" 328 342
 }
 
 # --- screenshots and pixels ----------------------------------------------
@@ -331,6 +356,57 @@ near() {
     ((d < 0)) && d=$((-d))
     ((d <= tol)) || return 1
   done
+}
+
+# --- reading texts by their pixels --------------------------------------
+
+# Texts cannot be read from the screen, but a label's pixels can be compared
+# with the same text drawn by e2e_text.exe ($E2E_TEXT_EXE) in the label's
+# colours, font and format, in the same prefix and on the same display.
+
+# render_texts FONT W H TEXT...: draws the texts once each; text_image then
+# names the picture of one.
+render_texts() {
+  local font=$1 width=$2 height=$3 id file i=0 text
+  shift 3
+  win_start texts "$E2E_TEXT_EXE" "$font" "$width" "$height" "$@"
+  id=$(find_window "探针 - 文字" 30) || { log "e2e_text.exe shows no window"; return 1; }
+  file="$E2E_TMP/texts.png"
+  wait_until 10 texts_painted "$id" "$file" "$height" "$#" || { log "texts not painted"; return 1; }
+  for text in "$@"; do
+    convert "$file" -crop "${width}x${height}+0+$((i * height))" +repage \
+      "$(text_image "$font" "$width" "$height" "$text")"
+    i=$((i + 1))
+  done
+  key "$id" alt+F4
+  win_wait_exit texts 10 >/dev/null
+}
+
+# texts_painted ID FILE HEIGHT ROWS: a capture of the window in which every
+# row begins with the page's colour.
+texts_painted() {
+  local row
+  import -display "$DISPLAY" -window "$1" "$2" 2>/dev/null || return 1
+  for row in $(seq 0 $(($4 - 1))); do
+    near "$(pixel "$2" 0 $((row * $3)))" "22 131 196" 0 || return 1
+  done
+}
+
+text_image() {
+  echo "$E2E_TMP/text-$(printf '%s|' "$@" | md5sum | cut -c1-16).png"
+}
+
+# shows_text FILE X Y W H FONT TEXT: the screen rectangle of the screenshot
+# shows exactly the rendered text (its top row is left out: another label may
+# cover it).
+shows_text() {
+  local file=$1 x=$2 y=$3 w=$4 h=$5 reference
+  local crop="$E2E_TMP/label.png" expected="$E2E_TMP/label-expected.png"
+  reference=$(text_image "$6" "$w" "$h" "$7")
+  [ -f "$reference" ] || { log "text not rendered: $7"; return 1; }
+  convert "$file" -crop "${w}x$((h - 1))+${x}+$((y + 1))" +repage "$crop"
+  convert "$reference" -crop "${w}x$((h - 1))+0+1" +repage "$expected"
+  [ "$(compare -metric AE "$crop" "$expected" null: 2>&1 | cut -d' ' -f1)" = 0 ]
 }
 
 # --- checks ---------------------------------------------------------------
