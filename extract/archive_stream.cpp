@@ -2,6 +2,10 @@
 
 #include <cstring>
 
+ArchiveStream::ArchiveStream() : storage_(new unsigned char[kBlockCount * kBlockSize]) {
+  for (size_t i = 0; i < kBlockCount; ++i) blocks_[i].bytes = storage_.get() + i * kBlockSize;
+}
+
 bool ArchiveStream::Open(const std::string& path) {
   Close();
   return file_.Open(path);
@@ -12,65 +16,91 @@ void ArchiveStream::Close() {
   position_ = 0;
   useCounter_ = 0;
   readCount_ = 0;
+  fileReadCount_ = 0;
   error_ = false;
-  for (Block& block : blocks_) block.valid = false;
+  for (Block& block : blocks_) {
+    block.length = 0;
+    block.lastUse = 0;
+  }
+  hot_ = 0;
 }
 
-// Copies what the caches hold from the current position on; returns how many
-// bytes were copied (0 when no block holds the position).
-size_t ArchiveStream::CopyFromBlocks(unsigned char* out, size_t size) {
-  for (Block& block : blocks_) {
-    if (!block.valid || position_ < block.start || position_ >= block.start + block.length) {
+size_t ArchiveStream::Read(void* buffer, size_t size) {
+  ++readCount_;
+  // Most reads are a few bytes of a header in the block the last read used.
+  const Block& hot = blocks_[hot_];
+  const uint64_t offset = position_ - hot.start;  // huge when before the block
+  if (offset < hot.length && size <= hot.length - offset) {
+    std::memcpy(buffer, hot.bytes + offset, size);
+    position_ += size;
+    return size;
+  }
+  unsigned char* out = static_cast<unsigned char*>(buffer);
+  if (size < kDirectReadSize) return ReadThroughBlocks(out, size);
+  // A large read gains nothing from the caches: it goes to the file
+  // directly, which saves a copy of the entry's data.
+  size_t got = 0;
+  if (!ReadFile(position_, out, size, got)) error_ = true;
+  position_ += got;
+  return got;
+}
+
+// Copies from the blocks, loading the missing ones; fewer bytes than asked
+// only at the end of the file or after a read error.
+size_t ArchiveStream::ReadThroughBlocks(unsigned char* out, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const Block* block = BlockHolding(position_);
+    if (block == nullptr) {
+      if (!LoadBlockAt(position_)) break;
       continue;
     }
-    const size_t offset = static_cast<size_t>(position_ - block.start);
-    size_t count = block.length - offset;
-    if (count > size) count = size;
-    std::memcpy(out, block.bytes + offset, count);
-    block.lastUse = ++useCounter_;
+    const size_t offset = static_cast<size_t>(position_ - block->start);
+    size_t count = block->length - offset;
+    if (count > size - done) count = size - done;
+    std::memcpy(out + done, block->bytes + offset, count);
     position_ += count;
-    return count;
+    done += count;
   }
-  return 0;
+  return done;
+}
+
+bool ArchiveStream::ReadFile(uint64_t offset, void* buffer, size_t size, size_t& got) {
+  ++fileReadCount_;
+  return file_.ReadAt(offset, buffer, size, got);
+}
+
+ArchiveStream::Block* ArchiveStream::BlockHolding(uint64_t offset) {
+  for (size_t i = 0; i < kBlockCount; ++i) {
+    Block& block = blocks_[i];
+    if (offset - block.start < block.length) {
+      block.lastUse = ++useCounter_;
+      hot_ = i;
+      return &block;
+    }
+  }
+  return nullptr;
 }
 
 // Fills the least recently used block with the aligned block holding offset;
 // aligned blocks keep the backward scans for the end record within one load.
 bool ArchiveStream::LoadBlockAt(uint64_t offset) {
-  Block& block = blocks_[0].lastUse <= blocks_[1].lastUse ? blocks_[0] : blocks_[1];
-  block.valid = false;
+  size_t victim = 0;
+  for (size_t i = 1; i < kBlockCount; ++i) {
+    if (blocks_[i].lastUse < blocks_[victim].lastUse) victim = i;
+  }
+  Block& block = blocks_[victim];
+  block.length = 0;
   block.start = offset - offset % kBlockSize;
   if (block.start >= file_.Size()) return false;
-  if (!file_.ReadAt(block.start, block.bytes, kBlockSize, block.length)) {
+  size_t got = 0;
+  if (!ReadFile(block.start, block.bytes, kBlockSize, got)) {
     error_ = true;
     return false;
   }
-  block.valid = block.length > 0;
-  block.lastUse = ++useCounter_;
+  block.length = got;
   // Near the end the block may stop short of the offset: nothing to read.
-  return block.valid && offset < block.start + block.length;
-}
-
-size_t ArchiveStream::Read(void* buffer, size_t size) {
-  ++readCount_;
-  unsigned char* out = static_cast<unsigned char*>(buffer);
-  size_t done = 0;
-  // A read as large as a block gains nothing from the caches: it goes to
-  // the file directly, which saves a copy of the entry's data.
-  if (size >= kBlockSize) {
-    if (!file_.ReadAt(position_, out, size, done)) error_ = true;
-    position_ += done;
-    return done;
-  }
-  while (done < size) {
-    const size_t copied = CopyFromBlocks(out + done, size - done);
-    if (copied > 0) {
-      done += copied;
-      continue;
-    }
-    if (!LoadBlockAt(position_)) break;
-  }
-  return done;
+  return offset - block.start < block.length;
 }
 
 bool ArchiveStream::Seek(uint64_t offset, int origin) {

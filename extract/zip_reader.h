@@ -46,8 +46,10 @@ class ZipReader {
 
   void CloseArchive();
 
-  // Reads the archive file has served since it was opened (diagnostics).
+  // Reads the archive file has served since it was opened, and the reads of
+  // the file they took (diagnostics).
   uint64_t ArchiveReadCount() const { return stream_.ReadCount(); }
+  uint64_t ArchiveFileReadCount() const { return stream_.FileReadCount(); }
 
  private:
   bool PositionAt(int32_t index);

@@ -35,4 +35,7 @@ class OutputFile {
  private:
   static constexpr intptr_t kNoHandle = -1;
   intptr_t handle_ = kNoHandle;
+  // Set when creating the file already showed it to be an ordinary file on a
+  // volume, so that IsDisk need not ask the system.
+  bool knownDisk_ = false;
 };

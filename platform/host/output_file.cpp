@@ -35,22 +35,31 @@ timespec ToTimespec(uint64_t fileTime) {
 }  // namespace
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNoHandle)) {}
+    : handle_(std::exchange(other.handle_, kNoHandle)), knownDisk_(other.knownDisk_) {}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
   if (this != &other) {
     Close();
     handle_ = std::exchange(other.handle_, kNoHandle);
+    knownDisk_ = other.knownDisk_;
   }
   return *this;
 }
 
 // Hidden, system and archive have no Linux equivalent, and Linux has no
 // sharing modes: only read-only is kept, as a missing write permission.
+// Extraction mostly creates new files: one created here is an ordinary file
+// for certain, which spares IsDisk a system call; only when something is
+// already at the path is it opened again to be replaced.
 bool OutputFile::Create(const std::string& path, uint32_t fileAttributes) {
   Close();
   const mode_t mode = (fileAttributes & kReadOnlyAttribute) != 0 ? 0444 : 0666;
-  const int fd = open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  const NativePath native(path);
+  int fd = open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  knownDisk_ = fd >= 0;
+  if (fd < 0 && errno == EEXIST) {
+    fd = open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  }
   if (fd < 0) return false;
   handle_ = fd;
   return true;
@@ -69,6 +78,7 @@ bool OutputFile::Write(const void* bytes, size_t size) {
 }
 
 bool OutputFile::IsDisk() const {
+  if (knownDisk_) return true;
   struct stat status;
   return fstat(static_cast<int>(handle_), &status) == 0 && S_ISREG(status.st_mode);
 }
@@ -82,4 +92,5 @@ void OutputFile::SetTimes(uint64_t /*creationTime*/, uint64_t accessTime, uint64
 void OutputFile::Close() {
   if (handle_ != kNoHandle) close(static_cast<int>(handle_));
   handle_ = kNoHandle;
+  knownDisk_ = false;
 }
