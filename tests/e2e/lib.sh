@@ -50,12 +50,16 @@ e2e_begin() {
   e2e_start_display
 }
 
-# Stops the wineservers of this run's prefixes, then the display.
+# Stops the wineservers of this run's prefixes, runs the commands a test
+# added to E2E_ON_END, then stops the display.
+E2E_ON_END=()
 e2e_end() {
-  local prefix
+  local prefix command
   for prefix in "${E2E_PREFIXES[@]}"; do
     WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
+    WINEPREFIX="$prefix" timeout 10 wineserver -w >/dev/null 2>&1
   done
+  for command in "${E2E_ON_END[@]}"; do eval "$command"; done
   if [ -n "$E2E_XVFB_PID" ]; then
     kill "$E2E_XVFB_PID" 2>/dev/null
     wait "$E2E_XVFB_PID" 2>/dev/null
