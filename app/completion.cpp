@@ -32,9 +32,11 @@ void CompleteInstallation() {
   SetButtonPicture(kInstallerFormId, kInstallButtonId, PictureSlot::Hot, finished.data,
                    finished.size);
 
-  Text shortcutPath = GetDesktopFolder() + productName;
+  // Without a desktop folder the name alone would put the shortcut into the
+  // installer's current folder and call that a success; it is a failure.
+  Text desktop = GetDesktopFolder();
   Text target = ExePathFor(InstallFolder(), productName);
-  bool saved = CreateShortcut(ShortcutFileName(shortcutPath), target);
+  bool saved = !desktop.empty() && CreateShortcut(ShortcutFileName(desktop + productName), target);
   SetControlCaption(kInstallerFormId, kLogLabelId, saved ? kShortcutOkLog : kShortcutFailedLog);
 
   int answer =
