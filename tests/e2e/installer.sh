@@ -27,7 +27,7 @@ installer_start() {
   INST=$(find_window "$INSTALLER_TITLE" 30) || {
     log "no installer window; windows: $(list_windows)"
     log "exit code: $(cat "$E2E_TMP/$1.rc" 2>/dev/null); output: $(head -c 2000 "$E2E_TMP/$1.out")"
-    log "processes of the prefix: $(win_pids . | xargs -r ps -o pid=,args= -p | tr '\n' ';')"
+    log "processes of the prefix: $(wine_processes | xargs -r ps -o pid=,args= -p | tr '\n' ';')"
     shot no-window >/dev/null
     return 1
   }

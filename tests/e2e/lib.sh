@@ -56,8 +56,7 @@ E2E_ON_END=()
 e2e_end() {
   local prefix command
   for prefix in "${E2E_PREFIXES[@]}"; do
-    WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1
-    WINEPREFIX="$prefix" timeout 10 wineserver -w >/dev/null 2>&1
+    WINEPREFIX="$prefix" stop_wine
   done
   for command in "${E2E_ON_END[@]}"; do eval "$command"; done
   if [ -n "$E2E_XVFB_PID" ]; then
@@ -147,10 +146,25 @@ unmap_d() {
   rm -f "$WINEPREFIX/dosdevices/d:"
 }
 
-# Stops every process of the current prefix and waits until they are gone.
+# Stops every process of the current prefix and waits until they are gone:
+# a program started while the old wineserver is still going away can find it
+# and die with it.
+# (`wineserver -w` is no help: with no server running it starts one and
+# waits for it to time out.)
 stop_wine() {
   wineserver -k >/dev/null 2>&1
-  timeout 20 wineserver -w >/dev/null 2>&1 || log "the wineserver of $WINEPREFIX did not end"
+  wait_until 20 prefix_idle || log "processes of $WINEPREFIX remain: $(wine_processes)"
+}
+prefix_idle() { [ -z "$(wine_processes)" ]; }
+
+# wine_processes: the Wine processes (programs and wineserver) of the prefix.
+wine_processes() {
+  local pid
+  for pid in $(win_pids .); do
+    case $(readlink "/proc/$pid/exe" 2>/dev/null) in
+      */wine*) echo "$pid" ;;
+    esac
+  done
 }
 
 # --- Windows programs ----------------------------------------------------
@@ -182,9 +196,11 @@ win_wait_exit() {
 # win_pids PATTERN: the Linux processes of the current prefix whose command
 # line holds the pattern (Wine runs each Windows process as one).
 win_pids() {
-  local pid
-  for pid in $(pgrep -f -- "$1"); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  local file pid
+  for file in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null); do
+    pid=${file#/proc/}
+    pid=${pid%/environ}
+    { tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null | grep -q -- "$1" && echo "$pid"
   done
 }
 
