@@ -63,7 +63,10 @@ FolderDialogOutcome BrowseForFolder(void* owner, const std::string& title) {
 
   FolderDialogOutcome outcome;
   outcome.listReturned = picked.get() != nullptr;
-  outcome.displayName = displayName.bytes;
+  // Without an item list the dialog was cancelled, and some implementations
+  // leave stray bytes in the display-name buffer then; a cancel must never
+  // become a folder, so the name counts only together with an item.
+  if (outcome.listReturned) outcome.displayName = displayName.bytes;
   if (outcome.listReturned) {
     SpaceBuffer path;
     outcome.pathFound =

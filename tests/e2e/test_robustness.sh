@@ -34,7 +34,7 @@ if ! lock_folder "$E2E_TMP/probe-flag"; then
 fi
 unlock_folders
 
-reset() { unlock_folders; rm -rf "$D"/* "$LNK" "$E2E_TEMP_DIR/tool.zip"; }
+reset() { unlock_folders; rm -rf "${D:?}"/* "$LNK" "$E2E_TEMP_DIR/tool.zip"; }
 
 # --- the destination drive's folder takes no new entries ---------------------
 # The archive can be staged in the temporary folder, but no folder can be
