@@ -22,6 +22,13 @@ cd "$elsewhere" || exit 1
 LNK="$E2E_DESKTOP/BrivonaJuniper.lnk"
 render_log_texts "${LOG_TEXTS[@]}" ""
 
+count_info_boxes() {
+  local id n=0
+  for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$INFO_TITLE" ] && n=$((n + 1))
+  done
+  echo "$n"
+}
 has_line() { grep -qxF -- "$2" <<<"$1"; }
 lnk_target_is() { [ "$(python3 "$INSPECT" lnk-target "$LNK")" = "$1" ]; }
 tree_matches() {
@@ -98,7 +105,20 @@ check "held: the log tells something" eval '! log_reads "$file" ""'
 check "held: no shortcut" [ ! -e "$LNK" ]
 check "held: the button keeps installPicture" \
   matches "$file" 15 256 220 72 "$(reference install-top "$ART/install.jpg" -crop 220x72+0+0 +repage)" 0.02
+# The worker is still running while its message is open: the install
+# button and the folder text ignore the user until it has ended.
+click_install
+check "held: a second click during the installation shows no second notice" \
+  eval '! wait_until 3 eval "[ \$(count_info_boxes) -gt 1 ]"'
+click "$INST" 60 380
+check "held: the folder text opens no dialog during the installation" \
+  eval '! wait_until 3 window_named "$BROWSE_TITLE"'
+# Those clicks raised the installer window over the message; a person clicks
+# the message to bring it back before answering it.
+xdotool windowraise "$failure" 2>/dev/null
+click "$failure" 10 40
 key "$failure" Return
+check "held: the message is answered" wait_until 5 eval '[ "$(count_info_boxes)" = 0 ]'
 sleep 1
 file=$(shot held-after-message)
 check "held: the window stays" eval '! win_exited held'
