@@ -120,3 +120,22 @@ find_other_info_box() {
 }
 
 drive_c() { echo "$WINEPREFIX/drive_c"; }
+
+# begin_installation_test NAME BIN_DIR: the common start of a test that
+# installs: the installer and the payload of the build in BIN_DIR, a display,
+# a private prefix whose D: is the folder $D, and where the installation and
+# its shortcut land by default ($FOLDER, $LNK).
+begin_installation_test() {
+  BIN=$(cd "${2:?usage: $0 BIN_DIR}" && pwd)
+  INSTALLER="$BIN/installer.exe"
+  E2E_TEXT_EXE="$BIN/e2e_text.exe"
+  PAYLOAD=${E2E_PAYLOAD:-$BIN/../payload/payload.zip}
+  [ -f "$PAYLOAD" ] || { echo "no payload archive at $PAYLOAD" >&2; exit 1; }
+  INSPECT="$E2E_ROOT/tests/e2e/inspect.py"
+  e2e_begin "$1"
+  e2e_new_prefix
+  D="$E2E_TMP/d"
+  map_d "$D"
+  LNK="$E2E_DESKTOP/BrivonaJuniper.lnk"
+  FOLDER="$D/Brivona软件/BrivonaJuniper"
+}

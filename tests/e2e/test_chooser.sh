@@ -6,20 +6,10 @@
 # Usage: test_chooser.sh BIN_DIR (the folder holding installer.exe)
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/installer.sh"
-BIN=$(cd "${1:?usage: $0 BIN_DIR}" && pwd)
-INSTALLER="$BIN/installer.exe"
-E2E_TEXT_EXE="$BIN/e2e_text.exe"
-PAYLOAD=${E2E_PAYLOAD:-$BIN/../payload/payload.zip}
-INSPECT="$E2E_ROOT/tests/e2e/inspect.py"
-
-e2e_begin chooser
-e2e_new_prefix
-D="$E2E_TMP/d"
-map_d "$D"
+begin_installation_test chooser "$1"
 mkdir -p "$D/甲 目录"
 # A program at D:\甲.exe, which an unquoted D:\甲 目录\... command line starts.
 cp "$BIN/e2e_probe.exe" "$D/甲.exe"
-LNK="$E2E_DESKTOP/BrivonaJuniper.lnk"
 
 DEFAULT='D:\Brivona软件\BrivonaJuniper'
 ROOT_PICK='D:\BrivonaJuniper'

@@ -5,21 +5,10 @@
 # Usage: test_install.sh BIN_DIR (the folder holding installer.exe)
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/installer.sh"
-BIN=$(cd "${1:?usage: $0 BIN_DIR}" && pwd)
-INSTALLER="$BIN/installer.exe"
-E2E_TEXT_EXE="$BIN/e2e_text.exe"
-PAYLOAD=${E2E_PAYLOAD:-$BIN/../payload/payload.zip}
-[ -f "$PAYLOAD" ] || { echo "no payload archive at $PAYLOAD" >&2; exit 1; }
-INSPECT="$E2E_ROOT/tests/e2e/inspect.py"
-
-e2e_begin install
-e2e_new_prefix
-D="$E2E_TMP/d"
-map_d "$D"
+begin_installation_test install "$1"
 elsewhere="$E2E_TMP/elsewhere"
 mkdir -p "$elsewhere"
 cd "$elsewhere" || exit 1
-LNK="$E2E_DESKTOP/BrivonaJuniper.lnk"
 render_log_texts "${LOG_TEXTS[@]}" ""
 
 count_info_boxes() {

@@ -4,18 +4,7 @@
 # Usage: test_staging.sh BIN_DIR (the folder holding installer.exe)
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/installer.sh"
-BIN=$(cd "${1:?usage: $0 BIN_DIR}" && pwd)
-INSTALLER="$BIN/installer.exe"
-E2E_TEXT_EXE="$BIN/e2e_text.exe"
-PAYLOAD=${E2E_PAYLOAD:-$BIN/../payload/payload.zip}
-INSPECT="$E2E_ROOT/tests/e2e/inspect.py"
-
-e2e_begin staging
-e2e_new_prefix
-D="$E2E_TMP/d"
-map_d "$D"
-LNK="$E2E_DESKTOP/BrivonaJuniper.lnk"
-FOLDER="$D/Brivona软件/BrivonaJuniper"
+begin_installation_test staging "$1"
 render_log_texts "${LOG_TEXTS[0]}" "${LOG_TEXTS[2]}"
 install_bottom=$(reference install-bottom "$ART/install.jpg" -crop 205x8+7+72 +repage)
 
