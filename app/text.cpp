@@ -66,8 +66,8 @@ Text TrimSpaces(const Text& text) {
   size_t end = text.size();
   // A lead byte standing alone at the very end is dropped, and that end is
   // trimmed no further.
-  bool danglingLead = !starts.empty() && starts.back() + 1 == text.size() &&
-                      IsLeadByte(text[starts.back()]);
+  bool danglingLead =
+      !starts.empty() && starts.back() + 1 == text.size() && IsLeadByte(text[starts.back()]);
   if (danglingLead) {
     --last;
     end = starts.back();

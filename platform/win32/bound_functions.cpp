@@ -37,15 +37,15 @@ void* BindFunction(BoundFunction function) {
   // The window thread and the worker may bind at the same time: each loads
   // its own reference, the first to publish wins and the other lets go.
   HMODULE module = LoadLibraryA(binding.library);
-  void* address = module ? reinterpret_cast<void*>(GetProcAddress(module, binding.function))
-                         : nullptr;
+  void* address =
+      module ? reinterpret_cast<void*>(GetProcAddress(module, binding.function)) : nullptr;
   if (!address) {
     if (module) FreeLibrary(module);
     if (gFailureHandler) gFailureHandler(binding.library, binding.function);
     ExitProcess(static_cast<UINT>(-1));
   }
-  if (InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&binding.module),
-                                        module, nullptr) != nullptr) {
+  if (InterlockedCompareExchangePointer(reinterpret_cast<void* volatile*>(&binding.module), module,
+                                        nullptr) != nullptr) {
     FreeLibrary(module);
     return reinterpret_cast<void*>(GetProcAddress(binding.module, binding.function));
   }

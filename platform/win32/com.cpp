@@ -1,7 +1,7 @@
 #include "platform/com.h"
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include "platform/win32/bound_functions.h"
 

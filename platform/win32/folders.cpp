@@ -1,7 +1,7 @@
 #include "platform/folders.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/win32/bound_functions.h"
 
@@ -31,8 +31,8 @@ std::string GetDesktopFolder() {
 }
 
 uint64_t QueryTotalFreeBytes(const std::string& directory) {
-  using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
-                                              PULARGE_INTEGER);
+  using GetDiskFreeSpaceExFn =
+      BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
   ULARGE_INTEGER available{}, total{}, totalFree{};
   // The result is not consulted: a failed call leaves the preset zeros.
   Bound<GetDiskFreeSpaceExFn>(BoundFunction::kGetDiskFreeSpaceExA)(directory.c_str(), &available,

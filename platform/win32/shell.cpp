@@ -1,7 +1,7 @@
 #include "platform/shell.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstring>
 
@@ -69,9 +69,8 @@ FolderDialogOutcome BrowseForFolder(void* owner, const std::string& title) {
   if (outcome.listReturned) outcome.displayName = displayName.bytes;
   if (outcome.listReturned) {
     SpaceBuffer path;
-    outcome.pathFound =
-        Bound<SHGetPathFromIDListAFn>(BoundFunction::kSHGetPathFromIDListA)(picked.get(),
-                                                                            path.bytes) != FALSE;
+    outcome.pathFound = Bound<SHGetPathFromIDListAFn>(BoundFunction::kSHGetPathFromIDListA)(
+                            picked.get(), path.bytes) != FALSE;
     if (outcome.pathFound) outcome.path = path.bytes;
   }
   return outcome;

@@ -48,8 +48,14 @@ TEST(FindText, StepsOverTwoByteCharacters) {
   EXPECT_EQ(FindText("abc?d", "?"), 4u);
   EXPECT_EQ(FindText("abc", "?"), 0u);
   // "\x81\x41" is one character: "A" at its second byte is not found.
-  EXPECT_EQ(FindText("\x81" "A", "A"), 0u);
-  EXPECT_EQ(FindText("\x81" "AA", "A"), 3u);
+  EXPECT_EQ(FindText("\x81"
+                     "A",
+                     "A"),
+            0u);
+  EXPECT_EQ(FindText("\x81"
+                     "AA",
+                     "A"),
+            3u);
 }
 
 TEST(TrimSpaces, AsciiAndFullWidthSpacesAtBothEnds) {
