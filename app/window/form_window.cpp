@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/window/control_kinds.h"
+#include "app/window/control_state.h"
 #include "app/window/events.h"
 #include "app/window/form_registry.h"
 #include "app/window/gdi_objects.h"
@@ -14,15 +15,13 @@ struct FormState {
   COLORREF background = 0;
 };
 
-FormState* StateOf(HWND window) {
-  return reinterpret_cast<FormState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+constexpr auto StateOf = &StateOfWindow<FormState>;
 
 void CreateState(HWND window, const CREATESTRUCTA& create) {
   const auto* params = static_cast<const CreateParams*>(create.lpCreateParams);
   auto state = std::make_unique<FormState>();
   state->background = ToColour(params->form->window.backColour);
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+  AttachState(window, std::move(state));
 }
 
 void PaintBackground(HWND window, HDC dc) {
@@ -45,8 +44,7 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       PaintBackground(window, reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_NCDESTROY:
-      delete StateOf(window);
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      FreeState<FormState>(window);
       FormWindowDestroyed(window);
       break;
   }

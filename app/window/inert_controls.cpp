@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/window/control_kinds.h"
+#include "app/window/control_state.h"
 
 namespace {
 
@@ -14,9 +15,7 @@ struct ZipControlState {
   uint32_t controlId = 0;
 };
 
-ZipControlState* StateOf(HWND window) {
-  return reinterpret_cast<ZipControlState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+constexpr auto StateOf = &StateOfWindow<ZipControlState>;
 
 LRESULT CALLBACK ZipControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -26,12 +25,11 @@ LRESULT CALLBACK ZipControlProc(HWND window, UINT message, WPARAM wParam, LPARAM
       auto state = std::make_unique<ZipControlState>();
       state->formId = params->formId;
       state->controlId = params->control->id;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+      AttachState(window, std::move(state));
       break;
     }
     case WM_NCDESTROY:
-      delete StateOf(window);
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      FreeState<ZipControlState>(window);
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/window/control_kinds.h"
+#include "app/window/control_state.h"
 #include "app/window/gdi_objects.h"
 
 namespace {
@@ -26,9 +27,7 @@ struct LabelState {
   HFONT font = nullptr;
 };
 
-LabelState* StateOf(HWND window) {
-  return reinterpret_cast<LabelState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+constexpr auto StateOf = &StateOfWindow<LabelState>;
 
 OwnedFont MakeFont(const FontSpec& spec) {
   // No face name: the system's default face, in the default character set.
@@ -51,7 +50,7 @@ void CreateState(HWND window, const CREATESTRUCTA& create, bool transparent) {
   if (!control.font.isDefault) state->ownFont = MakeFont(control.font);
   state->font =
       state->ownFont ? state->ownFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+  AttachState(window, std::move(state));
 }
 
 void Paint(HWND window, HDC dc) {
@@ -100,20 +99,12 @@ bool SetPointer(HWND window, LPARAM hitAndMessage) {
 
 LRESULT HandleLabelMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                            bool transparent) {
+  LRESULT painted = 0;
+  if (HandleSelfPaint(window, message, wParam, Paint, &painted)) return painted;
   switch (message) {
     case WM_NCCREATE:
       CreateState(window, *reinterpret_cast<CREATESTRUCTA*>(lParam), transparent);
       break;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT draws everything
-    case WM_PAINT: {
-      PaintScope paint(window);
-      Paint(window, paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(window, reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_SETTEXT:
       SetCaption(window, reinterpret_cast<const char*>(lParam));
       break;  // the system's copy serves outside readers of the window text
@@ -127,8 +118,7 @@ LRESULT HandleLabelMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       if (SetPointer(window, lParam)) return TRUE;
       break;
     case WM_NCDESTROY:
-      delete StateOf(window);
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      FreeState<LabelState>(window);
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);

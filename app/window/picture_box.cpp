@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/window/control_kinds.h"
+#include "app/window/control_state.h"
 #include "app/window/picture.h"
 
 namespace {
@@ -13,9 +14,7 @@ struct PictureBoxState {
   Picture picture;
 };
 
-PictureBoxState* StateOf(HWND window) {
-  return reinterpret_cast<PictureBoxState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+constexpr auto StateOf = &StateOfWindow<PictureBoxState>;
 
 void CreateState(HWND window, const CREATESTRUCTA& create) {
   const auto* params = static_cast<const CreateParams*>(create.lpCreateParams);
@@ -23,7 +22,7 @@ void CreateState(HWND window, const CREATESTRUCTA& create) {
   state->background = ToColour(params->control->backColour);
   state->display = params->control->display;
   state->picture = Picture::FromResource(params->control->pictures[0]);
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+  AttachState(window, std::move(state));
 }
 
 void Paint(HWND window, HDC dc) {
@@ -38,23 +37,14 @@ void Paint(HWND window, HDC dc) {
 }
 
 LRESULT CALLBACK PictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandleSelfPaint(window, message, wParam, Paint, &painted)) return painted;
   switch (message) {
     case WM_NCCREATE:
       CreateState(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
       break;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT fills the whole box
-    case WM_PAINT: {
-      PaintScope paint(window);
-      Paint(window, paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(window, reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_NCDESTROY:
-      delete StateOf(window);
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      FreeState<PictureBoxState>(window);
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);

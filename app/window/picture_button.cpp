@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/window/control_kinds.h"
+#include "app/window/control_state.h"
 #include "app/window/events.h"
 #include "app/window/picture.h"
 
@@ -18,9 +19,7 @@ struct PictureButtonState {
   Picture pictures[kPictureSlotCount];
 };
 
-PictureButtonState* StateOf(HWND window) {
-  return reinterpret_cast<PictureButtonState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
+constexpr auto StateOf = &StateOfWindow<PictureButtonState>;
 
 void CreateState(HWND window, const CREATESTRUCTA& create) {
   const auto* params = static_cast<const CreateParams*>(create.lpCreateParams);
@@ -30,7 +29,7 @@ void CreateState(HWND window, const CREATESTRUCTA& create) {
   for (int slot = 0; slot < kPictureSlotCount; ++slot) {
     state->pictures[slot] = Picture::FromResource(params->control->pictures[slot]);
   }
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
+  AttachState(window, std::move(state));
 }
 
 int ShownSlot(HWND window, const PictureButtonState& state) {
@@ -106,6 +105,8 @@ void OnCaptureLost(HWND window, HWND newCapture) {
 }
 
 LRESULT CALLBACK PictureButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT painted = 0;
+  if (HandleSelfPaint(window, message, wParam, Paint, &painted)) return painted;
   switch (message) {
     case WM_NCCREATE:
       CreateState(window, *reinterpret_cast<CREATESTRUCTA*>(lParam));
@@ -121,19 +122,8 @@ LRESULT CALLBACK PictureButtonProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_ENABLE:
       Repaint(window);
       return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(window);
-      Paint(window, paint.dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(window, reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_NCDESTROY:
-      delete StateOf(window);
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      FreeState<PictureButtonState>(window);
       break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
